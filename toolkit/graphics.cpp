@@ -1,0 +1,161 @@
+#include "graphics.h"
+
+#include "dib.h"
+#include "jpeg.h"
+#include "qt_bridge.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
+TRect ToTRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+// Every drawing operation writes pixels exactly: the source replaces the
+// destination, and a stretch picks nearest pixels.
+void PreparePainter(QPainter& painter)
+{
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+} // namespace
+
+void TCanvas::Changed(const TRect& rect)
+{
+    const QRect clipped = ToQRect(rect).intersected(image_.rect());
+    if (listener_ && !clipped.isEmpty())
+        listener_(ToTRect(clipped));
+}
+
+TRect TCanvas::ClipRect() const { return {0, 0, image_.width(), image_.height()}; }
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (rect.IsEmpty() || image_.isNull())
+        return;
+    QPainter painter(&image_);
+    PreparePainter(painter);
+    painter.fillRect(ToQRect(rect), ToQColor(Brush.Color));
+    painter.end();
+    Changed(rect);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text)
+{
+    if (image_.isNull())
+        return;
+    const QFont font = ToQFont(Font, FontRendering::Crisp);
+    const QFontMetrics metrics(font);
+    const QString s = QString::fromStdString(text);
+    const TRect box{x, y, x + metrics.horizontalAdvance(s), y + metrics.height()};
+    QPainter painter(&image_);
+    PreparePainter(painter);
+    painter.fillRect(ToQRect(box), ToQColor(Brush.Color));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font);
+    painter.setPen(ToQColor(Font.Color));
+    painter.drawText(x, y + metrics.ascent(), s);
+    painter.end();
+    Changed(box);
+}
+
+int TCanvas::TextWidth(const std::string& text) const
+{
+    return QFontMetrics(ToQFont(Font, FontRendering::Crisp)).horizontalAdvance(QString::fromStdString(text));
+}
+
+int TCanvas::TextHeight(const std::string&) const
+{
+    return QFontMetrics(ToQFont(Font, FontRendering::Crisp)).height();
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) { graphic.Draw(*this, x, y); }
+
+void TCanvas::DrawImage(int x, int y, const QImage& image)
+{
+    if (image.isNull() || image_.isNull())
+        return;
+    QPainter painter(&image_);
+    PreparePainter(painter);
+    painter.drawImage(x, y, image);
+    painter.end();
+    Changed({x, y, x + image.width(), y + image.height()});
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
+{
+    if (dest.IsEmpty() || sourceRect.IsEmpty() || image_.isNull())
+        return;
+    QPainter painter(&image_);
+    PreparePainter(painter);
+    painter.drawImage(ToQRect(dest), source.image_, ToQRect(sourceRect));
+    painter.end();
+    Changed(dest);
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    if (!image_.valid(x, y))
+        return 0xFFFFFFFF;   // outside the surface: no colour
+    const QRgb p = image_.pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+TBitmap::TBitmap()
+    : image_(std::make_unique<QImage>()), canvas_(std::make_unique<TCanvas>(*image_))
+{
+}
+
+TBitmap::~TBitmap() = default;
+
+int TBitmap::Width() const { return image_->width(); }
+int TBitmap::Height() const { return image_->height(); }
+
+void TBitmap::SetSize(int width, int height)
+{
+    *image_ = QImage(width, height, QImage::Format_RGB32);
+    image_->fill(Qt::white);
+    ChangedWhole();
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE, const std::string& name)
+{
+    const auto data = FindResourceData(name, RT_BITMAP);
+    if (data.data() == nullptr)
+        throw EResNotFound(name);
+    *image_ = DecodeDib(data, name);
+    ChangedWhole();
+}
+
+void TBitmap::SetListener(TChangeListener listener)
+{
+    listener_ = listener;
+    canvas_->SetListener(std::move(listener));
+}
+
+void TBitmap::ChangedWhole()
+{
+    if (listener_)
+        listener_({0, 0, image_->width(), image_->height()});
+}
+
+TBitmap& TPicture::Bitmap()
+{
+    if (!bitmap_) {
+        bitmap_ = std::make_unique<TBitmap>();
+        bitmap_->SetListener(listener_);
+    }
+    return *bitmap_;
+}
+
+void TPicture::SetListener(TChangeListener listener)
+{
+    listener_ = std::move(listener);
+    if (bitmap_)
+        bitmap_->SetListener(listener_);
+}
