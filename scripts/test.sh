@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: unit tests on Qt's offscreen platform,
+# end-to-end tests of the real executable under their own Xvfb.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bash "$top/scripts/setup.sh"
+ctest --test-dir "$top/build" --output-on-failure -j 2
