@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xdotool x11-utils imagemagick faketime python3-pil python3-numpy
+  clang libclang-rt-14-dev valgrind
+  desktop-file-utils appstream dpkg-dev file weston
 )
 
 missing=()
