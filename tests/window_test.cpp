@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -182,4 +184,16 @@ TEST_F(WindowTest, TabMovesBetweenTheTwoButtonsOnly)
     EXPECT_EQ(visited[1], form->Button1.Widget());
     EXPECT_EQ(visited[2], form->Button2.Widget());
     EXPECT_EQ(visited[3], form->Button1.Widget());
+}
+
+TEST_F(WindowTest, AWindowSmallerThanItsControlsScrolls)
+{
+    form->Show();
+    auto* area = static_cast<QScrollArea*>(form->Window());
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    area->resize(500, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    EXPECT_EQ(form->Image1.Left(), 25) << "controls keep their client-area places";
 }
