@@ -15,10 +15,11 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display (screen size $1, 1280x1024 by default) and
+# exports DISPLAY.
 start_x() {
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -64,17 +65,17 @@ click_at() {
   xdotool mousemove $(( ${origin% *} + $2 )) $(( ${origin#* } + $3 )) click 1
 }
 
-# Waits for the game to exit and prints its exit status.
+# Waits for the game to exit and sets exit_status. It runs in this shell,
+# not in a command substitution: only the parent shell can wait for its child.
 wait_exit() {
-  local status=0
-  for _ in $(seq "${2:-200}"); do
+  exit_status=0
+  for _ in $(seq 200); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.05
   done
   kill -0 "$game_pid" 2>/dev/null && fail "the game did not exit"
-  wait "$game_pid" || status=$?
+  wait "$game_pid" || exit_status=$?
   game_pid=""
-  echo "$status"
 }
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

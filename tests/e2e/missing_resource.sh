@@ -12,7 +12,7 @@ for missing in BITMAPO:BitmapO BITMAPF3:BitmapF3 JPEG1:JPEG1; do
   xdotool search --onlyvisible --name "目指せ" >/dev/null 2>&1 && fail "a game window opened without $build"
   grep -qF "$asked リソースが見つかりません" "$work/game.err" || fail "the error does not name $asked: $(cat "$work/game.err")"
   xdotool windowfocus --sync "$box" key Return
-  status=$(wait_exit)
-  [ "$status" = 1 ] || fail "without $build the status was $status"
+  wait_exit
+  [ "$exit_status" = 1 ] || fail "without $build the status was $exit_status"
   echo "without $build: error box, status 1"
 done

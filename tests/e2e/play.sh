@@ -63,6 +63,6 @@ sleep 0.5
 [ "$first" = "$(board)" ] || fail "the board still changes after the end"
 
 click_at "$win" 764 488   # 終了
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "quit ended the game with status $status"
+wait_exit
+[ "$exit_status" = 0 ] || fail "quit ended the game with status $exit_status"
 echo "play: ok"

@@ -15,6 +15,6 @@ shot instructions "$work/start.png" "$ox" "$oy" || fail "the board does not show
   || fail "caption is '$(xdotool getwindowname "$win")'"
 
 click_at "$win" 764 488   # 終了
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "quit ended the game with status $status"
+wait_exit
+[ "$exit_status" = 0 ] || fail "quit ended the game with status $exit_status"
 echo "start screen and quit: ok"
