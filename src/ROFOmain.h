@@ -71,6 +71,7 @@ private:
     void WriteInstructions();
     void LoadRewardPicture(TJPEGImage& picture);
     bool PieceCanRise() const;
+    int ScanForWords(int dx, int dy);
 };
 
 extern TForm1* Form1;

@@ -18,55 +18,48 @@ bool WordAt(int x, int y, int dx, int dy)
 
 } // namespace
 
-// Each scan goes on over the board as it now stands; a pass that cleared a
-// word is followed by another until one finds nothing.
+// A pass is four scans, in this order: across with the R at the left, across
+// with the R at the right, down with the R at the top, down with the R at
+// the bottom. Each scan goes on over the board as it now stands; a pass that
+// cleared a word is followed by another until one finds nothing.
 void TForm1::FindWords()
 {
     int found;
     do {
-        found = 0;
-        for (int y = 0; y < BoardRows; ++y) {
-            for (int x = 0; x <= BoardColumns - 4; ++x) {
-                if (!WordAt(x, y, 1, 0))
-                    continue;
-                ++found;
-                AdvanceProgress();
-                for (int i = 0; i < 4; ++i)
-                    ClearCell(x + i, y);
-            }
-        }
-        for (int y = 0; y < BoardRows; ++y) {
-            for (int x = BoardColumns - 1; x >= 3; --x) {
-                if (!WordAt(x, y, -1, 0))
-                    continue;
-                ++found;
-                AdvanceProgress();
-                for (int i = 0; i < 4; ++i)
-                    ClearCell(x - i, y);
-            }
-        }
-        for (int x = 0; x < BoardColumns; ++x) {
-            for (int y = 0; y <= BoardRows - 4; ++y) {
-                if (!WordAt(x, y, 0, 1))
-                    continue;
-                ++found;
-                AdvanceProgress();
-                // Each clear moves the next tile of the word into this cell.
-                for (int i = 0; i < 4; ++i)
-                    ClearCell(x, y);
-            }
-        }
-        for (int x = 0; x < BoardColumns; ++x) {
-            for (int y = BoardRows - 1; y >= 3; --y) {
-                if (!WordAt(x, y, 0, -1))
-                    continue;
-                ++found;
-                AdvanceProgress();
-                for (int i = 0; i < 4; ++i)
-                    ClearCell(x, y - 3);
-            }
-        }
+        found = ScanForWords(1, 0) + ScanForWords(-1, 0) + ScanForWords(0, 1) + ScanForWords(0, -1);
     } while (found != 0);
+}
+
+// One scan for words running from their R in steps of (dx, dy): rows (for
+// words across) or columns (for words down) from the first, and along each
+// from the end the R may start at.
+int TForm1::ScanForWords(int dx, int dy)
+{
+    const int lines = dx != 0 ? BoardRows : BoardColumns;
+    const int length = dx != 0 ? BoardColumns : BoardRows;
+    const bool forwards = dx + dy > 0;
+    int found = 0;
+    for (int line = 0; line < lines; ++line) {
+        for (int i = 0; i <= length - 4; ++i) {
+            const int along = forwards ? i : length - 1 - i;
+            const int x = dx != 0 ? along : line;
+            const int y = dx != 0 ? line : along;
+            if (!WordAt(x, y, dx, dy))
+                continue;
+            ++found;
+            AdvanceProgress();
+            if (dy == 0) {
+                for (int k = 0; k < 4; ++k)
+                    ClearCell(x + k * dx, y);
+            } else {
+                // Each clear of the top cell moves the next tile of the word into it.
+                const int top = dy > 0 ? y : y - 3;
+                for (int k = 0; k < 4; ++k)
+                    ClearCell(x, top);
+            }
+        }
+    }
+    return found;
 }
 
 // Empties (x, y) and moves the part of the column below it up one row as a
