@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick faketime python3-pil python3-numpy
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream dpkg-dev file weston
+  qt6-wayland
 )
 
 missing=()

@@ -66,7 +66,9 @@ void TApplication::Initialize(const char* programPath)
     qtArgv[0] = program.data();
     qt_ = std::make_unique<QApplication>(qtArgc, qtArgv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("rofo"));
+    // The menu entry's name (data/io.github.rofo.Rofo.desktop): Wayland shells
+    // find the task-bar icon through it, as no window icon is sent there.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rofo.Rofo"));
     RegisterFontSubstitutes();
     QApplication::setWindowIcon(MainIcon());
 }
