@@ -233,22 +233,28 @@ long long paintedArea = 0;
 
 class ImageWidget : public QWidget {
 public:
+    // The widget paints every pixel itself, so Qt does not paint the form's
+    // background under it first.
     explicit ImageWidget(TPicture& picture) : picture_(picture)
     {
         setAttribute(Qt::WA_StaticContents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        if (picture_.Empty())
-            return;
-        const QImage& image = picture_.Bitmap().Image();
         QPainter painter(this);
+        const QImage* image = picture_.Empty() ? nullptr : &picture_.Bitmap().Image();
         for (const QRect& r : event->region()) {
-            const QRect shown = r.intersected(image.rect());
-            painter.drawImage(shown, image, shown);
-            paintedArea += (long long)shown.width() * shown.height();
+            const QRect shown = image ? r.intersected(image->rect()) : QRect();
+            if (!shown.isEmpty()) {
+                painter.drawImage(shown, *image, shown);
+                paintedArea += (long long)shown.width() * shown.height();
+            }
+            // Outside the picture the form's colour shows, as through a hole.
+            for (const QRect& rest : QRegion(r).subtracted(shown))
+                painter.fillRect(rest, palette().color(QPalette::Window));
         }
     }
 

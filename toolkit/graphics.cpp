@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
@@ -21,6 +23,41 @@ void PreparePainter(QPainter& painter)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+bool DirectPixels(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+}
+
+// The board's cells change many times in a chain of clears: fills and
+// stretches of whole pixels are written straight into the image rather than
+// through a painter each time.
+void FillPixels(QImage& image, const QRect& rect, QRgb colour)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + rect.left(), row + rect.right() + 1, colour);
+    }
+}
+
+// Nearest-pixel stretch: destination pixel d samples the source pixel whose
+// span covers d's centre.
+void StretchPixels(QImage& dest, const QRect& to, const QImage& source, const QRect& from)
+{
+    const QRect visible = to.intersected(dest.rect());
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const int sy = from.top() + int((2LL * (y - to.top()) + 1) * from.height() / (2LL * to.height()));
+        if (sy < 0 || sy >= source.height())
+            continue;
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+        auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y));
+        for (int x = visible.left(); x <= visible.right(); ++x) {
+            const int sx = from.left() + int((2LL * (x - to.left()) + 1) * from.width() / (2LL * to.width()));
+            if (sx >= 0 && sx < source.width())
+                out[x] = in[sx] | 0xff000000u;
+        }
+    }
 }
 
 } // namespace
@@ -38,10 +75,14 @@ void TCanvas::FillRect(const TRect& rect)
 {
     if (rect.IsEmpty() || image_.isNull())
         return;
-    QPainter painter(&image_);
-    PreparePainter(painter);
-    painter.fillRect(ToQRect(rect), ToQColor(Brush.Color));
-    painter.end();
+    const QRect area = ToQRect(rect).intersected(image_.rect());
+    if (DirectPixels(image_)) {
+        FillPixels(image_, area, ToQColor(Brush.Color).rgb());
+    } else {
+        QPainter painter(&image_);
+        PreparePainter(painter);
+        painter.fillRect(area, ToQColor(Brush.Color));
+    }
     Changed(rect);
 }
 
@@ -91,10 +132,13 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
 {
     if (dest.IsEmpty() || sourceRect.IsEmpty() || image_.isNull())
         return;
-    QPainter painter(&image_);
-    PreparePainter(painter);
-    painter.drawImage(ToQRect(dest), source.image_, ToQRect(sourceRect));
-    painter.end();
+    if (DirectPixels(image_) && DirectPixels(source.image_)) {
+        StretchPixels(image_, ToQRect(dest), source.image_, ToQRect(sourceRect));
+    } else {
+        QPainter painter(&image_);
+        PreparePainter(painter);
+        painter.drawImage(ToQRect(dest), source.image_, ToQRect(sourceRect));
+    }
     Changed(dest);
 }
 
