@@ -133,3 +133,21 @@ TEST_F(SpawnTest, AnOccupiedSpawnCellEndsTheGameAfterClearing)
     EXPECT_EQ(PieceX, 6);
     EXPECT_EQ(PieceY, 14);
 }
+
+// The word scan wins the game while the spawn cell stays blocked: the next
+// piece cannot come, so the game over shows beside the congratulation.
+TEST_F(SpawnTest, AWinWithTheSpawnCellBlockedAlsoShowsTheGameOver)
+{
+    form->ErasePiece();
+    SetBoard(Rows({{0, "R0O F0O "}, {13, ". . . . . . R1"}, {14, ". . . . . . O "}}));
+    form->DanUD.SetPosition(3);
+    ClearCount = 2;
+    form->SpawnPiece();
+    EXPECT_EQ(ClearCount, 3);
+    EXPECT_TRUE(form->Label2.Visible());
+    EXPECT_TRUE(form->Label1.Visible());
+    EXPECT_FALSE(form->Timer1.Enabled());
+    EXPECT_FALSE(form->Timer2.Enabled());
+    EXPECT_EQ(CellKind[6][14], Ring) << "nothing is drawn over the blocking tile";
+    ExpectBoardShowsGrids();
+}
