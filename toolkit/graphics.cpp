@@ -9,6 +9,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -42,20 +44,35 @@ void FillPixels(QImage& image, const QRect& rect, QRgb colour)
 }
 
 // Nearest-pixel stretch: destination pixel d samples the source pixel whose
-// span covers d's centre.
+// span covers d's centre. Equal sizes are a plain copy of rows.
 void StretchPixels(QImage& dest, const QRect& to, const QImage& source, const QRect& from)
 {
     const QRect visible = to.intersected(dest.rect());
+    if (visible.isEmpty())
+        return;
+    const auto sourceIndex = [](int d, int start, int count, int span) {
+        return start + int((2LL * d + 1) * count / (2LL * span));
+    };
+    static thread_local std::vector<int> columns;
+    columns.resize(std::size_t(visible.width()));
+    for (int x = visible.left(); x <= visible.right(); ++x)
+        columns[std::size_t(x - visible.left())] = sourceIndex(x - to.left(), from.left(), from.width(), to.width());
+    const bool columnsInside = columns.front() >= 0 && columns.back() < source.width();
+    const bool plainCopy = to.size() == from.size() && columnsInside;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        const int sy = from.top() + int((2LL * (y - to.top()) + 1) * from.height() / (2LL * to.height()));
+        const int sy = sourceIndex(y - to.top(), from.top(), from.height(), to.height());
         if (sy < 0 || sy >= source.height())
             continue;
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y));
-        for (int x = visible.left(); x <= visible.right(); ++x) {
-            const int sx = from.left() + int((2LL * (x - to.left()) + 1) * from.width() / (2LL * to.width()));
+        auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y)) + visible.left();
+        if (plainCopy && source.format() == QImage::Format_RGB32) {
+            std::memcpy(out, in + columns.front(), sizeof(QRgb) * columns.size());
+            continue;
+        }
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const int sx = columns[i];
             if (sx >= 0 && sx < source.width())
-                out[x] = in[sx] | 0xff000000u;
+                out[i] = in[sx] | 0xff000000u;
         }
     }
 }
