@@ -57,7 +57,8 @@ void StretchPixels(QImage& dest, const QRect& to, const QImage& source, const QR
     columns.resize(std::size_t(visible.width()));
     for (int x = visible.left(); x <= visible.right(); ++x)
         columns[std::size_t(x - visible.left())] = sourceIndex(x - to.left(), from.left(), from.width(), to.width());
-    const bool columnsInside = columns.front() >= 0 && columns.back() < source.width();
+    const int sourceWidth = source.width();
+    const bool columnsInside = columns.front() >= 0 && columns.back() < sourceWidth;
     const bool plainCopy = to.size() == from.size() && columnsInside;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int sy = sourceIndex(y - to.top(), from.top(), from.height(), to.height());
@@ -69,9 +70,14 @@ void StretchPixels(QImage& dest, const QRect& to, const QImage& source, const QR
             std::memcpy(out, in + columns.front(), sizeof(QRgb) * columns.size());
             continue;
         }
+        if (columnsInside) {
+            for (std::size_t i = 0; i < columns.size(); ++i)
+                out[i] = in[columns[i]] | 0xff000000u;
+            continue;
+        }
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const int sx = columns[i];
-            if (sx >= 0 && sx < source.width())
+            if (sx >= 0 && sx < sourceWidth)
                 out[i] = in[sx] | 0xff000000u;
         }
     }
