@@ -92,8 +92,6 @@ void TCanvas::Changed(const TRect& rect)
         listener_(ToTRect(clipped));
 }
 
-TRect TCanvas::ClipRect() const { return {0, 0, image_.width(), image_.height()}; }
-
 void TCanvas::FillRect(const TRect& rect)
 {
     if (rect.IsEmpty() || image_.isNull())
@@ -126,11 +124,6 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     painter.drawText(x, y + metrics.ascent(), s);
     painter.end();
     Changed(box);
-}
-
-int TCanvas::TextWidth(const std::string& text) const
-{
-    return QFontMetrics(ToQFont(Font, FontRendering::Crisp)).horizontalAdvance(QString::fromStdString(text));
 }
 
 int TCanvas::TextHeight(const std::string&) const

@@ -40,7 +40,6 @@ public:
     // One line of text with its top-left corner at (x, y); the text's
     // background is filled with the brush colour.
     void TextOut(int x, int y, const std::string& text);
-    int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
     void Draw(int x, int y, const TGraphic& graphic);
     // Copies source rectangle sourceRect of source into dest, stretching it
@@ -50,7 +49,6 @@ public:
 
     void DrawImage(int x, int y, const QImage& image);
     const QImage& Image() const { return image_; }
-    TRect ClipRect() const;
     void SetListener(TChangeListener listener) { listener_ = std::move(listener); }
 
 private:

@@ -78,5 +78,20 @@ wait_exit() {
   game_pid=""
 }
 
+# Runs an executable whose start-up must fail: an error box titled with its
+# application title, no game window, stderr containing $2, status 1.
+expect_start_failure() {
+  local exe=$1 message=$2 name box
+  name=$(basename "$exe")
+  start_game "$exe"
+  box=$(wait_window "^${name,,}$") || fail "no error box for $name: $(cat "$work/game.err")"
+  xdotool search --onlyvisible --name "目指せ" >/dev/null 2>&1 && fail "a game window opened from $name"
+  grep -qF "$message" "$work/game.err" || fail "the error of $name does not say '$message': $(cat "$work/game.err")"
+  xdotool windowfocus --sync "$box" key Return
+  wait_exit
+  [ "$exit_status" = 1 ] || fail "$name ended with status $exit_status"
+  echo "$name: error box, status 1"
+}
+
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 shot() { /usr/bin/python3 "$here/shot.py" "$@"; }
