@@ -59,8 +59,10 @@ done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 ours() { [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$display-lock")" = "$xvfb_pid" ]; }
-for _ in $(seq 100); do ours && [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-ours || fail "Xvfb did not start on :$display: $(cat "$work/xvfb.log")"
+# Ready once a client can talk to it: the socket file alone may be a stale
+# one left by an earlier server of the same number.
+for _ in $(seq 200); do ours && xdpyinfo -display ":$display" >/dev/null 2>&1 && break; sleep 0.05; done
+ours && xdpyinfo -display ":$display" >/dev/null 2>&1 || fail "Xvfb did not start on :$display: $(cat "$work/xvfb.log")"
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy   # ltris: no sound card here
